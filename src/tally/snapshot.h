@@ -1,0 +1,16 @@
+#pragma once
+// "猫眼快照": saves a picture of the main window on the user's desktop.
+#include <cstdint>
+
+class QWidget;
+namespace Ui { class MainWindow; }
+
+class Snapshot {
+public:
+    // counter is the program-wide snapshot number, raised before each save.
+    Snapshot(QWidget& mainWindow, Ui::MainWindow& ui, std::int32_t& counter);
+
+private:
+    QWidget& mainWindow_;
+    std::int32_t& counter_;
+};
