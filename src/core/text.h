@@ -9,6 +9,10 @@
 namespace text {
 
 std::int64_t length(std::string_view t);
+// Bytes of the character that starts at byte offset `at` (0-based): 2 for a
+// lead byte 0x81-0xFE with a valid trail byte, 4 for a GB18030 four-byte
+// sequence, otherwise 1; 0 at or past the end.
+std::size_t characterSize(std::string_view t, std::size_t at);
 // First / last n bytes: empty for n <= 0, the whole text for n >= length.
 std::string left(std::string_view t, std::int64_t n);
 std::string right(std::string_view t, std::int64_t n);
