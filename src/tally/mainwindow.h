@@ -2,6 +2,7 @@
 // The main window: the host's working surface with the tally, the banner and
 // the overlay panels. Built from forms/mainwindow.ui; the subsystems attached
 // to it connect their own controls.
+#include "tally/panels.h"
 #include "ui_mainwindow.h"
 
 #include <QTimer>
@@ -19,10 +20,13 @@ private:
     // The creation handler: runs once the controls exist, before the first show.
     void created();
     void setupLook();
+    void setupSettingsTabs();
 
     ProgramState& state_;
     Ui::MainWindow ui_;
-    QTimer 时钟2_;
-    QTimer 时钟3_;
-    QTimer 时钟4_;
+    Panels panels_;
+    // Children of the window, so they are found by name like the controls.
+    QTimer 时钟2_{this};
+    QTimer 时钟3_{this};
+    QTimer 时钟4_{this};
 };
