@@ -1,6 +1,7 @@
 #pragma once
-// The loudspeaker banner: a message that enters from the right of the strip
-// and moves left two bytes per tick of 时钟4.
+// The loudspeaker banner: a message that enters at the right end of the strip
+// and moves left as each tick of 时钟4 cuts two bytes off the front of a text
+// that starts with a lead-in of spaces.
 #include <string>
 
 class QTimer;
@@ -8,13 +9,25 @@ namespace Ui { class MainWindow; }
 
 class Banner {
 public:
-    // bannerText is the scrolling text, owned by the program state.
+    // bannerText is the program-wide text that carries the caption through a
+    // tick. Places the banner label for the installed font.
     Banner(Ui::MainWindow& ui, QTimer& 时钟4, std::string& bannerText);
 
-    // Replaces the scrolling text with the message in 编辑框11 and empties it.
+    // Replaces whatever scrolls with the message in 编辑框11 behind a fresh
+    // lead-in and empties 编辑框11. Also run by the prize draw.
     void push();
 
+    void 按钮16_clicked();
+    void 时钟4_tick();
+
+    // Spaces in front of every message.
+    static constexpr int leadIn = 369;
+
 private:
+    // Puts the label so that the text after the lead-in starts exactly at the
+    // right end of the visible strip, whatever the width of a space.
+    void placeLabel();
+
     Ui::MainWindow& ui_;
     QTimer& 时钟4_;
     std::string& bannerText_;

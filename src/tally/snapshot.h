@@ -1,5 +1,7 @@
 #pragma once
-// "猫眼快照": saves a picture of the main window on the user's desktop.
+// "猫眼快照": saves a picture of the main window as shown on the user's
+// desktop, numbered by the snapshots of this run.
+#include <QString>
 #include <cstdint>
 
 class QWidget;
@@ -9,6 +11,11 @@ class Snapshot {
 public:
     // counter is the program-wide snapshot number, raised before each save.
     Snapshot(QWidget& mainWindow, Ui::MainWindow& ui, std::int32_t& counter);
+
+    void 按钮18_clicked();
+
+    // The file of snapshot number n in folder.
+    static QString fileName(const QString& folder, std::int32_t n);
 
 private:
     QWidget& mainWindow_;

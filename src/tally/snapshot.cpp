@@ -1,0 +1,32 @@
+#include "tally/snapshot.h"
+
+#include "core/text.h"
+#include "gui/controls.h"
+#include "gui/messagebox.h"
+#include "gui/snapshot.h"
+#include "ui_mainwindow.h"
+
+#include <QDir>
+
+Snapshot::Snapshot(QWidget& mainWindow, Ui::MainWindow& ui, std::int32_t& counter)
+    : mainWindow_(mainWindow), counter_(counter)
+{
+    QObject::connect(ui.按钮18, &QPushButton::clicked, ui.按钮18, [this] { 按钮18_clicked(); });
+}
+
+QString Snapshot::fileName(const QString& folder, std::int32_t n)
+{
+    return QDir(folder).filePath(QStringLiteral("猫眼快照") + gui::decode(text::ofWhole(n)) + QStringLiteral(".bmp"));
+}
+
+void Snapshot::按钮18_clicked()
+{
+    const QImage picture = gui::grabAsShown(&mainWindow_);
+    // Counted even when the write fails, so numbers are never reused in a run.
+    ++counter_;
+    const QString file = fileName(gui::desktopFolder(), counter_);
+    if (!gui::saveBmp(picture, file)) {
+        gui::messageBox(gui::encode(QStringLiteral("猫眼快照未能保存到文件：\n") + QDir::toNativeSeparators(file)),
+                        gui::ErrorIcon, gui::encode(QStringLiteral("猫眼快照")));
+    }
+}
