@@ -4,6 +4,7 @@
 #include "gui/windows.h"
 #include "shell/programstate.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QIcon>
 #include <QPalette>
@@ -44,17 +45,35 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , state_(state)
-    , panels_((ui_.setupUi(this), ui_))
+    , panels_(setupForm())
+    , tally_(ui_, 时钟2_)
+    , banner_(ui_, 时钟4_, state.bannerText)
+    , tray_(*this, ui_)
+    , snapshot_(*this, ui_, state.snapshotCounter)
 {
-    setFixedSize(269, 418);
-    setupLook();
-    setupSettingsTabs();
     时钟2_.setObjectName(QStringLiteral("时钟2"));
     时钟3_.setObjectName(QStringLiteral("时钟3"));
     时钟4_.setObjectName(QStringLiteral("时钟4"));
     时钟4_.setInterval(500);
     created();
     gui::centreOnScreen(this);
+}
+
+Ui::MainWindow& MainWindow::setupForm()
+{
+    ui_.setupUi(this);
+    setFixedSize(269, 418);
+    setupLook();
+    setupSettingsTabs();
+    return ui_;
+}
+
+// A minimise is the "position changed" event the tray reacts to.
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        tray_.mainWindowStateChanged();
 }
 
 void MainWindow::setupLook()
@@ -108,6 +127,8 @@ void MainWindow::created()
     时钟2_.start();
     时钟3_.start();
     时钟4_.start();
+
+    tray_.install();
 
     if (gui::setTip(ui_.按钮16, gui::encode(QStringLiteral("输入内容点击此按钮内容即可在顶部小喇叭位置滚动出来"))) == 1) {
         gui::setTip(ui_.按钮17, gui::encode(QStringLiteral("输入双方队伍名字后点击此按钮即可将队伍名转换为您设置的名字")));

@@ -2,7 +2,11 @@
 // The main window: the host's working surface with the tally, the banner and
 // the overlay panels. Built from forms/mainwindow.ui; the subsystems attached
 // to it connect their own controls.
+#include "tally/banner.h"
 #include "tally/panels.h"
+#include "tally/snapshot.h"
+#include "tally/tally.h"
+#include "tally/tray.h"
 #include "ui_mainwindow.h"
 
 #include <QTimer>
@@ -15,8 +19,14 @@ public:
     explicit MainWindow(ProgramState& state, QWidget* parent = nullptr);
 
     Ui::MainWindow& ui() { return ui_; }
+    Banner& banner() { return banner_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Builds the controls with their looks; the subsystems connect to them after.
+    Ui::MainWindow& setupForm();
     // The creation handler: runs once the controls exist, before the first show.
     void created();
     void setupLook();
@@ -29,4 +39,8 @@ private:
     QTimer 时钟2_{this};
     QTimer 时钟3_{this};
     QTimer 时钟4_{this};
+    Tally tally_;
+    Banner banner_;
+    Tray tray_;
+    Snapshot snapshot_;
 };
