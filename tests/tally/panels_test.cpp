@@ -122,6 +122,25 @@ private slots:
         QCOMPARE(visiblePanels(), QStringList{"选择夹1"});
     }
 
+    // A quick add clicked while the dice panel covers the totals changes them
+    // underneath; hiding and showing the whole window keeps the panels.
+    void tallyUnderPanels()
+    {
+        QTest::mouseClick(control("按钮20"), Qt::LeftButton);
+        window_->ui().选择夹1标签->setCurrentIndex(3);
+        QTest::mouseClick(control("按钮32"), Qt::LeftButton);
+        QTest::mouseClick(control("按钮2"), Qt::LeftButton);
+        QTest::mouseClick(control("按钮14"), Qt::LeftButton);
+        window_->hide();
+        window_->show();
+        QCOMPARE(visiblePanels(), (QStringList{"选择夹1", "分组框19"}));
+        QTest::mouseClick(control("按钮34"), Qt::LeftButton);
+        QTest::mouseClick(control("按钮20"), Qt::LeftButton);
+        QCOMPARE(visiblePanels(), QStringList{});
+        QCOMPARE(window_->ui().编辑框1->text(), QStringLiteral("10"));
+        QCOMPARE(window_->ui().编辑框2->text(), QStringLiteral("1314"));
+    }
+
     // No panel reaches the quick-add rows, the banner input, the label inputs,
     // the calculator field or 按钮20.
     void lowerControlsUncovered()
