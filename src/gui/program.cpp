@@ -13,6 +13,10 @@
 #include <cstdlib>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace gui {
 
 namespace {
@@ -66,6 +70,17 @@ QString runDirectory()
 QString currentDirectory()
 {
     return QDir::toNativeSeparators(QDir::currentPath());
+}
+
+QString systemDirectory()
+{
+#ifdef _WIN32
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? QString::fromWCharArray(folder, int(length)) : QString();
+#else
+    return QDir::toNativeSeparators(QStringLiteral(VORLIX_SYSTEM_DIRECTORY));
+#endif
 }
 
 bool fileExists(const QString& path)

@@ -20,6 +20,9 @@ void runExitRoutines();
 // The program's folder, without a trailing separator.
 QString runDirectory();
 QString currentDirectory();
+// Where the system keeps shared engines: the Windows system folder, elsewhere
+// the program's installed library folder <prefix>/lib/vorlix.
+QString systemDirectory();
 bool fileExists(const QString& path);
 // Creates or replaces the file; false when it could not be written.
 bool writeBytes(const QString& path, std::string_view bytes);
