@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Start-up and shutdown of the real program under Xvfb with a window manager:
+# the main window appears with its caption and size, "jedata.dll" beside the
+# program holds exactly the embedded engine (also when started from another
+# folder, and over an old file of other content), and closing the window ends
+# the process with exit code 0.
+#   $1  the vorlix binary   $2  a folder for screenshots
+set -euo pipefail
+
+binary=$(readlink -f "$1")
+artifacts=$2
+mkdir -p "$artifacts"
+artifacts=$(readlink -f "$artifacts")
+
+if [ -z "${VORLIX_E2E_DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" env VORLIX_E2E_DISPLAY=1 "$0" "$binary" "$artifacts"
+fi
+
+# The engine as built, which the program carries byte for byte.
+engine=$(dirname "$binary")/../skin/libvorlix_skin.so
+[ -f "$engine" ] || { echo "FAIL: built engine not found at $engine"; exit 1; }
+
+work=$(mktemp -d)
+wm=""
+program=""
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# waits up to $1 tenths of a second for the command in the rest to succeed
+wait_for() {
+  local tenths=$1; shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+icewm >/dev/null 2>&1 &
+wm=$!
+wait_for 100 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "window manager did not start"
+
+# A program folder of its own with an old "jedata.dll" of other content, and
+# a working folder elsewhere.
+mkdir -p "$work/program" "$work/elsewhere"
+cp "$binary" "$work/program/vorlix"
+head -c 300000 /dev/zero | tr '\0' 'x' >"$work/program/jedata.dll"
+
+find_window() { window=$(xdotool search --onlyvisible --name '^Vorlix - ' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+
+(cd "$work/elsewhere" && exec "$work/program/vorlix") &
+program=$!
+wait_for 200 find_window || fail "no window \"Vorlix - 至尊版\" within 20 s"
+
+caption=$(xprop -id "$window" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+[ "$caption" = "Vorlix - 至尊版" ] || fail "caption is \"$caption\""
+
+size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+[ "$size" = "269x418" ] || fail "client size is $size, expected 269x418"
+
+[ ! -e "$work/elsewhere/jedata.dll" ] || fail "jedata.dll written into the working folder"
+cmp -s "$work/program/jedata.dll" "$engine" || fail "jedata.dll beside the program is not the embedded engine"
+
+sleep 0.3 # let the first frame paint
+import -window root "$artifacts/startup.png"
+
+xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+wait_for 100 bash -c "! kill -0 $program 2>/dev/null" || fail "process still running 10 s after closing its window"
+status=0
+wait "$program" || status=$?
+program=""
+[ "$status" -eq 0 ] || fail "exit code $status"
+
+echo "PASS: window shown, engine written beside the program, exit code 0 on close"
