@@ -1,0 +1,17 @@
+#include "cat/opencatgame.h"
+
+#include "gui/windows.h"
+
+#include <QSystemTrayIcon>
+
+void openCatGame(QPointer<CatWindow>& open, CatGameState& game, text::Random& random, QWidget& mainWindow)
+{
+    const bool fresh = !open;
+    CatWindow* window = gui::loadModeless(open, [&] { return new CatWindow(game, random); });
+    if (fresh && !QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Shown while the cat window is still visible, so closing it is never
+        // taken for closing the program's last window.
+        QObject::connect(window, &CatWindow::closing, &mainWindow, [&mainWindow] { mainWindow.show(); });
+    }
+    mainWindow.hide();
+}
