@@ -17,9 +17,11 @@ public:
     TypingLimit(QLineEdit* edit, int maxChars)
         : QObject(edit), edit_(edit), maxChars_(maxChars), current_(edit->text())
     {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // The edit box's own text, not the signal's: a correction made while
+        // an edit is reported may reach here before the edit's own signal.
+        connect(edit, &QLineEdit::textChanged, this, [this] {
             previous_ = current_;
-            current_ = text;
+            current_ = edit_->text();
         });
         connect(edit, &QLineEdit::textEdited, this, [this](const QString& after) { edited(after); });
     }
