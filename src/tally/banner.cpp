@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -16,6 +17,26 @@ namespace {
 constexpr int stripRightEnd = 261;
 
 constexpr int tickPeriodMs = 300;
+
+// Runs a function whenever the watched widget's font changes; a child of it.
+class FontWatch : public QObject {
+public:
+    FontWatch(QWidget* widget, std::function<void()> changed)
+        : QObject(widget), changed_(std::move(changed))
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            changed_();
+        return false;
+    }
+
+private:
+    std::function<void()> changed_;
+};
 
 } // namespace
 
@@ -37,6 +58,9 @@ Banner::Banner(Ui::MainWindow& ui, QTimer& 时钟4, std::string& bannerText)
     shadow->setColor(Qt::white);
     label->setGraphicsEffect(shadow);
     placeLabel();
+    // The window sets the banner font after the controls are wired, and a
+    // skin may change it later: the place follows the font.
+    new FontWatch(label, [this] { placeLabel(); });
 
     QObject::connect(ui.按钮16, &QPushButton::clicked, ui.按钮16, [this] { 按钮16_clicked(); });
     QObject::connect(&时钟4, &QTimer::timeout, label, [this] { 时钟4_tick(); });
