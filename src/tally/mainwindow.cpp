@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QHeaderView>
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
@@ -78,12 +79,18 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::setupLook()
 {
+    // The Windows dialog font (SimSun, 12 pixels) for every control that names
+    // none: the texts are sized for it.
+    setFont(pixelFont(simSun, 12, false));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/heart.png")));
     ui_.图片框1->setPixmap(QPixmap(QStringLiteral(":/pictures/loudspeaker.png")));
     ui_.图形按钮1->setIcon(QIcon(QStringLiteral(":/pictures/portrait.png")));
     ui_.图形按钮1->setIconSize(QSize(90, 90));
 
     ui_.标签1->setFont(pixelFont(kaiTi, 16, true));
+    // A style sheet cuts these off from the window's font.
+    for (QWidget* styled : {ui_.编辑框10, ui_.编辑框14, ui_.编辑框18})
+        styled->setFont(pixelFont(simSun, 12, false));
 
     const QColor red(Qt::red);
     for (QWidget* total : {ui_.编辑框1, ui_.编辑框2, ui_.编辑框7}) {
@@ -101,10 +108,14 @@ void MainWindow::setupLook()
     for (QWidget* row : {ui_.分组框8, ui_.分组框9})
         setColour(row, QPalette::WindowText, QColor(255, 128, 192));
 
+    // Five lines in 60 pixels: the platform's default font is too tall for them.
+    ui_.标签15->setFont(pixelFont(simSun, 11, false));
+
     QFont adFont = ui_.编辑框15->font();
     adFont.setPixelSize(19);
     ui_.编辑框15->setFont(adFont);
 
+    ui_.超级列表框1->header()->setStretchLastSection(false);
     ui_.超级列表框1->setColumnWidth(0, 75);
     ui_.超级列表框1->setColumnWidth(1, 150);
 }
@@ -115,6 +126,7 @@ void MainWindow::setupSettingsTabs()
 {
     for (const char16_t* caption : {u"皮肤设置", u"公会广告", u"联系作者", u"小游戏"})
         ui_.选择夹1标签->addTab(QString::fromUtf16(caption));
+    ui_.选择夹1标签->setUsesScrollButtons(false);
     ui_.选择夹1标签->setCurrentIndex(0);
     ui_.选择夹1页->setCurrentIndex(0);
     connect(ui_.选择夹1标签, &QTabBar::currentChanged, ui_.选择夹1页, &QStackedWidget::setCurrentIndex);

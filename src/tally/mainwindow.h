@@ -20,6 +20,7 @@ public:
 
     Ui::MainWindow& ui() { return ui_; }
     Banner& banner() { return banner_; }
+    Tally& tally() { return tally_; }
 
 protected:
     void changeEvent(QEvent* event) override;
