@@ -11,7 +11,7 @@ packages=(
   libgl-dev
   # tests and benchmarks
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth icewm xdotool x11-utils imagemagick
+  xvfb xauth icewm xdotool x11-utils imagemagick time
   # fonts: the program's Kai and Song families
   fonts-arphic-ukai fonts-arphic-uming
   # assets recipe
