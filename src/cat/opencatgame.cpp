@@ -8,6 +8,9 @@ void openCatGame(QPointer<CatWindow>& open, CatGameState& game, text::Random& ra
 {
     const bool fresh = !open;
     CatWindow* window = gui::loadModeless(open, [&] { return new CatWindow(game, random); });
+    // The main window is hidden, not gone: closing the game must not count as
+    // closing the program's last window.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
     if (fresh && !QSystemTrayIcon::isSystemTrayAvailable()) {
         // Shown while the cat window is still visible, so closing it is never
         // taken for closing the program's last window.
