@@ -45,8 +45,11 @@ void show(QWidget* control, const QString& text)
         edit->setPlainText(text);
     else if (auto* edit = qobject_cast<QPlainTextEdit*>(control))
         edit->setPlainText(text);
-    else if (auto* label = qobject_cast<QLabel*>(control))
+    else if (auto* label = qobject_cast<QLabel*>(control)) {
+        // The program's texts are plain: a typed "<img src=...>" must show as typed.
+        label->setTextFormat(Qt::PlainText);
         label->setText(text);
+    }
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->setText(text);
     else if (auto* group = qobject_cast<QGroupBox*>(control))

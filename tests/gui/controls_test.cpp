@@ -111,6 +111,14 @@ private slots:
         QCOMPARE(gui::text(control.get()), "9\xB0\xE6"s);
     }
 
+    void labelShowsMarkupAsTyped()
+    {
+        QLabel label;
+        gui::setText(&label, "<b>1314</b>"s);
+        QCOMPARE(label.textFormat(), Qt::PlainText);
+        QCOMPARE(gui::text(&label), "<b>1314</b>"s);
+    }
+
     void setTipShowsTheDecodedText()
     {
         QLabel label;
