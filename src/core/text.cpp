@@ -171,8 +171,8 @@ double number(std::string_view t)
     if (!anyDigit)
         return 0.0;
 
+    // An exponent counts only with digits: "5e" and "5e+" read as 5.
     if (!in.atEnd() && (in.peek() == 'e' || in.peek() == 'E' || in.peek() == 'd' || in.peek() == 'D')) {
-        MappedReader exponentStart = in;
         in.next();
         std::string exponent = "e";
         std::int64_t exponentValue = 0;
@@ -190,8 +190,6 @@ double number(std::string_view t)
         if (exponentDigits) {
             ascii += exponent;
             magnitude += exponent[1] == '-' ? -exponentValue : exponentValue;
-        } else {
-            in = exponentStart;
         }
     }
 
