@@ -47,14 +47,25 @@ void runExitRoutines()
         routine();
 }
 
-void endProgram()
+void destroyWindows()
 {
     // Guarded pointers: deleting a window also deletes the windows it owns.
     QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
         windows << window;
-    for (const auto& window : std::as_const(windows))
-        delete window.data();
+    for (const auto& window : std::as_const(windows)) {
+        if (!window)
+            continue;
+        if (window->testAttribute(Qt::WA_DeleteOnClose))
+            delete window.data();
+        else
+            window->hide();
+    }
+}
+
+void endProgram()
+{
+    destroyWindows();
     runExitRoutines();
     std::fflush(nullptr);
     // Not std::exit: main()'s application object and windows on its stack are

@@ -14,6 +14,10 @@ void registerExitRoutine(void (*routine)());
 // Runs the registered routines (once per process); called by the shell after
 // the event loop and by endProgram().
 void runExitRoutines();
+// Destroys the windows that are still open: those that delete themselves when
+// closed (every loaded window) are deleted, any other window is hidden, since
+// whoever owns it deletes it.
+void destroyWindows();
 // Ends the program at once with exit code 0: windows destroyed, exit routines run.
 [[noreturn]] void endProgram();
 

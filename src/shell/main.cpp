@@ -5,9 +5,6 @@
 #include "tally/mainwindow.h"
 
 #include <QApplication>
-#include <QPointer>
-
-#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -18,17 +15,13 @@ int main(int argc, char* argv[])
     shell::locateSkinEngine(state, "");
     shell::writeOutSkinEngine(state);
 
-    auto mainWindow = std::make_unique<MainWindow>(state);
+    // Closing the main window destroys it, as closing any loaded window does.
+    auto* mainWindow = new MainWindow(state);
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
     app.exec();
 
-    // The windows go first, then the exit routines, as endProgram() does.
-    mainWindow.reset();
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        windows << window;
-    for (const auto& window : std::as_const(windows))
-        delete window.data();
+    gui::destroyWindows();
     gui::runExitRoutines();
     return 0;
 }

@@ -27,8 +27,11 @@ int endProgramChild(int argc, char** argv)
 {
     QApplication app(argc, argv);
     auto* window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &QObject::destroyed, [] { std::printf("window destroyed\n"); });
     window->show();
+    QWidget owned; // owned by this frame: hidden, never deleted by the run time
+    owned.show();
     gui::registerExitRoutine([] { std::printf("routine A\n"); });
     gui::registerExitRoutine([] { std::printf("routine B\n"); });
     gui::endProgram();
