@@ -17,6 +17,7 @@ Tray::Tray(QWidget& mainWindow, Ui::MainWindow& ui)
     , menu_(new QMenu(QStringLiteral("托盘菜单"), &mainWindow))
 {
     menu_->setObjectName(QStringLiteral("托盘菜单"));
+    menu_->setWindowTitle(QStringLiteral("托盘菜单"));
     QObject::connect(menu_->addAction(QStringLiteral("打开界面")), &QAction::triggered, menu_,
                      [this] { 打开界面_triggered(); });
     QObject::connect(menu_->addAction(QStringLiteral("联系作者")), &QAction::triggered, menu_,

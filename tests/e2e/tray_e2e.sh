@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The tray icon of the real program under Xvfb with a window manager that has
+# a notification area (icewm): the icon docks, minimising hides the window
+# completely, a left click on the icon shows it again centred on the screen,
+# and "关闭程序" from the icon's menu ends the process with exit code 0.
+#   $1  the vorlix binary   $2  a folder for screenshots
+set -euo pipefail
+
+binary=$(readlink -f "$1")
+artifacts=$2
+mkdir -p "$artifacts"
+artifacts=$(readlink -f "$artifacts")
+
+if [ -z "${VORLIX_E2E_DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" env VORLIX_E2E_DISPLAY=1 "$0" "$binary" "$artifacts"
+fi
+
+work=$(mktemp -d)
+wm=""
+program=""
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; import -window root "$artifacts/tray_failure.png" 2>/dev/null || true; exit 1; }
+
+# waits up to $1 tenths of a second for the command in the rest to succeed
+wait_for() {
+  local tenths=$1; shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+icewm >/dev/null 2>&1 &
+wm=$!
+wait_for 100 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "window manager did not start"
+# The tray is ready once icewm's task bar holds its system tray.
+wait_for 100 bash -c 'xwininfo -root -tree | grep -q "\"SystemTray\""' || fail "icewm shows no system tray"
+
+# The program writes "jedata.dll" beside itself: give it a folder of its own.
+cp "$binary" "$work/vorlix"
+(cd "$work" && exec ./vorlix) &
+program=$!
+
+main_window() { window=$(xdotool search --onlyvisible --name '^Vorlix - ' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+# The program's window embedded in the tray (it lies under icewm's embedder).
+tray_icon() {
+  icon=$(xwininfo -root -tree | awk '/"YXTrayEmbedder"/ {inside=1; next} inside && /"vorlix"/ {print $1; exit}')
+  [ -n "$icon" ]
+}
+mapped() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
+in_client_list() { xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$1")"; }
+
+wait_for 200 main_window || fail "no window \"Vorlix - 至尊版\" within 20 s"
+wait_for 100 tray_icon || fail "the tray icon did not dock in icewm's system tray"
+wait_for 50 mapped "$icon" || fail "the tray icon is not shown"
+read -r icon_x icon_y icon_w icon_h < <(xwininfo -id "$icon" | awk '
+  /Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2}
+  END {print x, y, w, h}')
+sleep 0.3 # let the first frame paint
+import -window root "$artifacts/tray_docked.png"
+
+# Somewhere off centre, so that coming back centred is seen.
+xdotool windowmove --sync "$window" 40 40 || true
+xdotool windowminimize --sync "$window" || true
+wait_for 50 bash -c "! xwininfo -id $window | grep -q IsViewable" || fail "minimise did not hide the window"
+sleep 0.3
+mapped "$window" && fail "window still mapped after minimise"
+in_client_list "$window" && fail "the hidden window keeps a task bar entry"
+import -window root "$artifacts/tray_hidden.png"
+
+click_icon() {
+  xdotool mousemove --sync $((icon_x + icon_w / 2)) $((icon_y + icon_h / 2)) click "$1"
+}
+click_icon 1
+wait_for 50 mapped "$window" || fail "a left click on the tray icon did not show the window"
+sleep 0.5 # the window manager places the frame
+read -r win_x win_y win_w win_h < <(xwininfo -id "$window" | awk '
+  /Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2}
+  END {print x, y, w, h}')
+centre_x=$((win_x + win_w / 2))
+centre_y=$((win_y + win_h / 2))
+# Horizontally the frame is symmetric; vertically the caption and the task bar
+# shift the centre by some pixels.
+[ "${centre_x#-}" -ge 630 ] && [ "$centre_x" -le 650 ] || fail "window centre x is $centre_x, expected about 640"
+[ "$centre_y" -ge 480 ] && [ "$centre_y" -le 540 ] || fail "window centre y is $centre_y, expected about 512"
+import -window root "$artifacts/tray_restored.png"
+
+# Right click: the tray menu; its third item ends the program.
+click_icon 3
+menu_open() { xdotool search --onlyvisible --name '^托盘菜单$' >/dev/null 2>&1; }
+wait_for 50 menu_open || fail "a right click on the tray icon opened no menu"
+sleep 0.3
+import -window root "$artifacts/tray_menu.png"
+xdotool key Down Down Down Return
+wait_for 100 bash -c "! kill -0 $program 2>/dev/null" || fail "process still running 10 s after \"关闭程序\""
+status=0
+wait "$program" || status=$?
+program=""
+[ "$status" -eq 0 ] || fail "exit code $status after \"关闭程序\""
+
+echo "PASS: tray icon docked, minimise hides, left click restores centred, \"关闭程序\" exits 0"
