@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The tray icon of the real program under Xvfb with a window manager that has
-# a notification area (icewm): the icon docks, minimising hides the window
+# a notification area (icewm): the icon docks, a banner message enters at the
+# right end of its strip on the installed font, minimising hides the window
 # completely, a left click on the icon shows it again centred on the screen,
 # and "关闭程序" from the icon's menu ends the process with exit code 0.
 #   $1  the vorlix binary   $2  a folder for screenshots
@@ -66,6 +67,31 @@ read -r icon_x icon_y icon_w icon_h < <(xwininfo -id "$icon" | awk '
 sleep 0.3 # let the first frame paint
 import -window root "$artifacts/tray_docked.png"
 
+# The banner: a message pushed from 编辑框11 first shows at the right end of
+# the strip (client x 38 to 264, y 5 to 30) and then moves left.
+leftmost_red() { # prints the leftmost red column of the strip, or nothing
+  import -window "$window" "$work/strip.png" 2>/dev/null || return 0
+  convert "$work/strip.png" -crop 226x25+38+5 +repage txt:- 2>/dev/null | awk -F'[,:() ]+' '
+    /^[0-9]/ { if ($3 > 200 && $4 < 80 && $5 < 80 && (min == "" || $1 < min)) min = $1 }
+    END { if (min != "") print min + 38 }'
+}
+xdotool mousemove --window "$window" 100 333 click 1
+xdotool type --delay 20 "VORLIX"
+xdotool mousemove --window "$window" 238 333 click 1
+entered=""
+for _ in $(seq 60); do
+  entered=$(leftmost_red)
+  [ -n "$entered" ] && break
+  sleep 0.05
+done
+[ -n "$entered" ] || fail "the banner message never entered the strip"
+[ "$entered" -ge 200 ] || fail "the banner message first showed at x $entered, not at the strip's right end"
+import -window root "$artifacts/tray_banner_entering.png"
+sleep 2
+moved=$(leftmost_red)
+[ -n "$moved" ] && [ "$moved" -lt $((entered - 40)) ] || fail "the banner message did not move left (x $entered, then ${moved:-gone})"
+import -window root "$artifacts/tray_banner_moving.png"
+
 # Somewhere off centre, so that coming back centred is seen.
 xdotool windowmove --sync "$window" 40 40 || true
 xdotool windowminimize --sync "$window" || true
@@ -105,4 +131,4 @@ wait "$program" || status=$?
 program=""
 [ "$status" -eq 0 ] || fail "exit code $status after \"关闭程序\""
 
-echo "PASS: tray icon docked, minimise hides, left click restores centred, \"关闭程序\" exits 0"
+echo "PASS: tray icon docked, banner enters at the right, minimise hides, left click restores centred, \"关闭程序\" exits 0"
