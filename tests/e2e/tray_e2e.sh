@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tray icon of the real program under Xvfb with a window manager that has
 # a notification area (icewm): the icon docks, a banner message enters at the
-# right end of its strip on the installed font, minimising hides the window
+# right end of its strip on the installed font, "猫眼快照" saves the framed
+# window on the user's desktop, minimising hides the window
 # completely, a left click on the icon shows it again centred on the screen,
 # and "关闭程序" from the icon's menu ends the process with exit code 0.
 #   $1  the vorlix binary   $2  a folder for screenshots
@@ -44,9 +45,11 @@ wait_for 100 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "windo
 # The tray is ready once icewm's task bar holds its system tray.
 wait_for 100 bash -c 'xwininfo -root -tree | grep -q "\"SystemTray\""' || fail "icewm shows no system tray"
 
-# The program writes "jedata.dll" beside itself: give it a folder of its own.
+# The program writes "jedata.dll" beside itself: give it a folder of its own,
+# and a home of its own for the snapshots.
 cp "$binary" "$work/vorlix"
-(cd "$work" && exec ./vorlix) &
+mkdir -p "$work/home/Desktop"
+(cd "$work" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" exec ./vorlix) &
 program=$!
 
 main_window() { window=$(xdotool search --onlyvisible --name '^Vorlix - ' 2>/dev/null | head -n 1); [ -n "$window" ]; }
@@ -92,6 +95,18 @@ moved=$(leftmost_red)
 [ -n "$moved" ] && [ "$moved" -lt $((entered - 40)) ] || fail "the banner message did not move left (x $entered, then ${moved:-gone})"
 import -window root "$artifacts/tray_banner_moving.png"
 
+# "猫眼快照" (按钮18 at client 106, 90): the window with its frame, as a BMP.
+xdotool mousemove --window "$window" 136 102 click 1
+snapshot="$work/home/Desktop/猫眼快照1.bmp"
+wait_for 50 test -s "$snapshot" || fail "no snapshot file $snapshot"
+# The frame's size is the client's plus the extents the window manager reports.
+read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+frame=$(xwininfo -id "$window" | awk -v l="$left" -v r="$right" -v t="$top" -v b="$bottom" \
+  '/Width:/ {w=$2} /Height:/ {h=$2} END {print w + l + r "x" h + t + b}')
+picture=$(identify -format '%m %wx%h' "$snapshot" | sed 's/^BMP[0-9]* /BMP /')
+[ "$picture" = "BMP $frame" ] || fail "snapshot is \"$picture\", expected a BMP of the framed window, $frame"
+convert "$snapshot" "$artifacts/tray_snapshot1.png"
+
 # Somewhere off centre, so that coming back centred is seen.
 xdotool windowmove --sync "$window" 40 40 || true
 xdotool windowminimize --sync "$window" || true
@@ -131,4 +146,4 @@ wait "$program" || status=$?
 program=""
 [ "$status" -eq 0 ] || fail "exit code $status after \"关闭程序\""
 
-echo "PASS: tray icon docked, banner enters at the right, minimise hides, left click restores centred, \"关闭程序\" exits 0"
+echo "PASS: tray icon docked, banner enters at the right, framed snapshot, minimise hides, left click restores centred, \"关闭程序\" exits 0"
