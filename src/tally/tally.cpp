@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -88,8 +89,7 @@ void Tally::按钮17_clicked()
 
 void Tally::按钮1_clicked()
 {
-    for (QWidget* box : {static_cast<QWidget*>(ui_.编辑框1), static_cast<QWidget*>(ui_.编辑框2),
-                         static_cast<QWidget*>(ui_.编辑框5), static_cast<QWidget*>(ui_.编辑框6)})
+    for (QWidget* box : std::initializer_list<QWidget*>{ui_.编辑框1, ui_.编辑框2, ui_.编辑框5, ui_.编辑框6})
         gui::setText(box, "");
     gui::setText(ui_.编辑框10, "");
     gui::setText(ui_.编辑框12, membersCaption);

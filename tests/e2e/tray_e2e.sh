@@ -3,7 +3,8 @@
 # a notification area (icewm): the icon docks, a banner message enters at the
 # right end of its strip on the installed font, "猫眼快照" saves the framed
 # window on the user's desktop, minimising hides the window
-# completely, a left click on the icon shows it again centred on the screen,
+# completely, a left click on the icon shows it again centred on the screen
+# (a double click toggles it twice),
 # and "关闭程序" from the icon's menu ends the process with exit code 0.
 #   $1  the vorlix binary   $2  a folder for screenshots
 set -euo pipefail
@@ -117,7 +118,8 @@ in_client_list "$window" && fail "the hidden window keeps a task bar entry"
 import -window root "$artifacts/tray_hidden.png"
 
 click_icon() {
-  xdotool mousemove --sync $((icon_x + icon_w / 2)) $((icon_y + icon_h / 2)) click "$1"
+  # shellcheck disable=SC2086 # the click options are words
+  xdotool mousemove --sync $((icon_x + icon_w / 2)) $((icon_y + icon_h / 2)) click $1
 }
 click_icon 1
 wait_for 50 mapped "$window" || fail "a left click on the tray icon did not show the window"
@@ -132,6 +134,11 @@ centre_y=$((win_y + win_h / 2))
 [ "${centre_x#-}" -ge 630 ] && [ "$centre_x" -le 650 ] || fail "window centre x is $centre_x, expected about 640"
 [ "$centre_y" -ge 480 ] && [ "$centre_y" -le 540 ] || fail "window centre y is $centre_y, expected about 512"
 import -window root "$artifacts/tray_restored.png"
+
+# A double click toggles the window twice: it ends where it started.
+click_icon "--repeat 2 --delay 100 1"
+sleep 1
+mapped "$window" || fail "a double click on the tray icon left the window hidden"
 
 # Right click: the tray menu; its third item ends the program.
 click_icon 3

@@ -139,9 +139,8 @@ void TallyTest::resetClearsBoardAndScrollingBanner()
 {
     Board board;
     auto& ui = board.ui;
-    for (QWidget* box : {static_cast<QWidget*>(ui.编辑框1), static_cast<QWidget*>(ui.编辑框2),
-                         static_cast<QWidget*>(ui.编辑框5), static_cast<QWidget*>(ui.编辑框6),
-                         static_cast<QWidget*>(ui.编辑框10), static_cast<QWidget*>(ui.编辑框14)})
+    const QList<QWidget*> emptiedByReset{ui.编辑框1, ui.编辑框2, ui.编辑框5, ui.编辑框6, ui.编辑框10, ui.编辑框14, ui.标签1};
+    for (QWidget* box : emptiedByReset.first(6))
         put(box, QStringLiteral("123"));
     put(ui.编辑框12, QStringLiteral("甲"));
     put(ui.编辑框13, QStringLiteral("乙"));
@@ -154,10 +153,7 @@ void TallyTest::resetClearsBoardAndScrollingBanner()
 
     board.click(QStringLiteral("按钮1"));
 
-    for (QWidget* emptied : {static_cast<QWidget*>(ui.编辑框1), static_cast<QWidget*>(ui.编辑框2),
-                             static_cast<QWidget*>(ui.编辑框5), static_cast<QWidget*>(ui.编辑框6),
-                             static_cast<QWidget*>(ui.编辑框10), static_cast<QWidget*>(ui.编辑框14),
-                             static_cast<QWidget*>(ui.标签1)})
+    for (QWidget* emptied : emptiedByReset)
         QVERIFY2(gui::text(emptied).empty(), qPrintable(emptied->objectName()));
     const QString members = QStringLiteral(" 队 员 ");
     QCOMPARE(shown(ui.编辑框12), members);
