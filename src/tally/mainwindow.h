@@ -33,7 +33,6 @@ private:
     void setupLook();
     void setupSettingsTabs();
 
-    ProgramState& state_;
     Ui::MainWindow ui_;
     Panels panels_;
     // Children of the window, so they are found by name like the controls.

@@ -3,6 +3,8 @@
 #include "gui/controls.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
+
 namespace {
 
 const QString moreSettings = QStringLiteral("更多设置");
@@ -30,10 +32,8 @@ void Panels::按钮20_clicked()
         gui::setTip(ui_.按钮20, gui::encode(QStringLiteral("再次点击即可恢复Vorlix主界面")));
         return;
     }
-    ui_.选择夹1->hide();
-    ui_.选择夹2->hide();
-    ui_.选择夹3->hide();
-    ui_.选择夹4->hide();
+    for (QWidget* panel : std::initializer_list<QWidget*>{ui_.选择夹1, ui_.选择夹2, ui_.选择夹3, ui_.选择夹4})
+        hide(panel);
     gui::setText(ui_.按钮20, gui::encode(moreSettings));
     gui::setTip(ui_.按钮20, gui::encode(QStringLiteral("点击打开更多设置，各种小游戏尽在其中")));
 }
@@ -50,7 +50,7 @@ void Panels::按钮28_clicked()
 
 void Panels::按钮31_clicked()
 {
-    ui_.选择夹4->hide();
+    hide(ui_.选择夹4);
 }
 
 void Panels::按钮32_clicked()
@@ -60,5 +60,14 @@ void Panels::按钮32_clicked()
 
 void Panels::按钮34_clicked()
 {
-    ui_.分组框19->hide();
+    hide(ui_.分组框19);
+}
+
+// Qt would pass the focus of a hidden panel on to the next control, a total,
+// with its text selected for overtyping; 按钮20 is always there to take it.
+void Panels::hide(QWidget* panel)
+{
+    if (panel->isAncestorOf(QApplication::focusWidget()))
+        ui_.按钮20->setFocus();
+    panel->hide();
 }

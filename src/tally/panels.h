@@ -2,6 +2,7 @@
 // The overlay panels over the upper tally: the settings panel opened and
 // closed by 按钮20, and the level, prank and dice panels opened from the games
 // page. Showing a panel never hides another; their stacking decides what is seen.
+class QWidget;
 namespace Ui { class MainWindow; }
 
 class Panels {
@@ -19,6 +20,7 @@ private:
     void 按钮31_clicked();
     void 按钮32_clicked();
     void 按钮34_clicked();
+    void hide(QWidget* panel);
 
     Ui::MainWindow& ui_;
 };

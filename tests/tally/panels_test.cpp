@@ -3,6 +3,7 @@
 #include "shell/programstate.h"
 #include "tally/mainwindow.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -120,6 +121,32 @@ private slots:
         QCOMPARE(window_->childAt(exit->mapTo(window_, exit->rect().center())), exit);
         QTest::mouseClick(exit, Qt::LeftButton);
         QCOMPARE(visiblePanels(), QStringList{"选择夹1"});
+    }
+
+    // Closing a panel from one of its own buttons leaves the keyboard focus on
+    // 按钮20, not on a total selected for overtyping.
+    void focusAfterClosing_data()
+    {
+        QTest::addColumn<QStringList>("opening");
+        QTest::addColumn<QString>("closing");
+        QTest::newRow("退出游戏") << QStringList{"按钮20", "按钮21"} << "按钮23";
+        QTest::newRow("回 头 是 岸") << QStringList{"按钮20", "按钮28"} << "按钮31";
+        QTest::newRow("dice 退出") << QStringList{"按钮20", "按钮32"} << "按钮34";
+    }
+    void focusAfterClosing()
+    {
+        QFETCH(QStringList, opening);
+        QFETCH(QString, closing);
+        QApplication::setActiveWindow(window_);
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        window_->ui().选择夹1标签->setCurrentIndex(3);
+        for (const QString& name : opening)
+            qobject_cast<QPushButton*>(control(name))->click();
+        control(closing)->setFocus();
+        QCOMPARE(QApplication::focusWidget(), control(closing));
+        QTest::keyClick(control(closing), Qt::Key_Space);
+        QVERIFY(!control(closing)->isVisible());
+        QCOMPARE(QApplication::focusWidget(), control("按钮20"));
     }
 
     // A quick add clicked while the dice panel covers the totals changes them

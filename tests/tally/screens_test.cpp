@@ -131,6 +131,29 @@ private slots:
             click("按钮20");
         QVERIFY(redPixels(window_->grab().toImage(), totalsRect("编辑框1")) > 30);
     }
+
+    // The speaker's box hides the message as it leaves on the left: the box
+    // looks the same as with no message at all (the speaker has red waves).
+    void speakerBoxMasksBanner()
+    {
+        auto& ui = window_->ui();
+        QWidget* speakerBox = ui.分组框12;
+        const QRect box = QRect(speakerBox->mapTo(window_, QPoint(0, 0)), speakerBox->size()).intersected(window_->rect());
+        ui.编辑框11->clear();
+        window_->banner().push();
+        QApplication::processEvents();
+        const int speakerRed = redPixels(window_->grab().toImage(), box);
+
+        ui.编辑框11->setText(QStringLiteral("小黄鸭队加油小黄鸭队加油小黄鸭队加油"));
+        window_->banner().push();
+        const int space = QFontMetrics(ui.标签1->font()).horizontalAdvance(QLatin1Char(' '));
+        const int textStart = ui.标签1->x() + ui.标签1->width();
+        for (int tick = 0; tick < (textStart + 20) / (2 * space); ++tick)
+            window_->banner().时钟4_tick();
+        const QImage picture = shoot("main_banner_leaving");
+        QVERIFY(redPixels(picture, QRect(45, 5, 100, 22)) > 30);
+        QCOMPARE(redPixels(picture, box), speakerRed);
+    }
 };
 
 QTEST_MAIN(ScreensTest)
