@@ -21,6 +21,13 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// Bytes of a literal that holds NULs, without its terminator.
+template <std::size_t N>
+QByteArray binary(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
 std::string str(const QByteArray& bytes)
 {
     return std::string(bytes.constData(), std::size_t(bytes.size()));
@@ -54,9 +61,9 @@ private slots:
         QTest::newRow("trail byte is not case-folded")
             << QByteArray("[set]\n\x81\x41=1\n") << QByteArray("set") << QByteArray("\x81\x61") << QByteArray();
         QTest::newRow("binary garbage")
-            << QByteArray("\x00\xFF[\xFE\x00=\x01\n\x80\x81\x82\x00\r\r\n[", 19) << QByteArray("set") << QByteArray("guess") << QByteArray();
+            << binary("\x00\xFF[\xFE\x00=\x01\n\x80\x81\x82\x00\r\r\n[") << QByteArray("set") << QByteArray("guess") << QByteArray();
         QTest::newRow("garbage before a good section")
-            << QByteArray("\x00\xFF\xFE\x00=\x01\n[set]\nguess=9\n", 23) << QByteArray("set") << QByteArray("guess") << QByteArray("9");
+            << binary("\x00\xFF\xFE\x00=\x01\n[set]\nguess=9\n") << QByteArray("set") << QByteArray("guess") << QByteArray("9");
         QTest::newRow("1 MB line before the section")
             << QByteArray(1 << 20, 'x') + "\n[set]\nguess=4" << QByteArray("set") << QByteArray("guess") << QByteArray("4");
         QTest::newRow("1 MB line without a break")
@@ -113,8 +120,8 @@ private slots:
             << QByteArray("[set]\nguess=4\n") << QByteArray("set") << QByteArray("guess") << QByteArray()
             << QByteArray("[set]\nguess=\n");
         QTest::newRow("keeps binary garbage around it")
-            << QByteArray("\x00\xFF\n[set]\nguess=1\n\x80\x00\n", 20) << QByteArray("set") << QByteArray("guess") << QByteArray("7")
-            << QByteArray("\x00\xFF\n[set]\nguess=7\n\x80\x00\n", 20);
+            << binary("\x00\xFF\n[set]\nguess=1\n\x80\x00\n") << QByteArray("set") << QByteArray("guess") << QByteArray("7")
+            << binary("\x00\xFF\n[set]\nguess=7\n\x80\x00\n");
     }
     void write()
     {
