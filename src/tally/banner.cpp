@@ -5,10 +5,10 @@
 #include "ui_mainwindow.h"
 
 #include <QFontMetrics>
-#include <QGraphicsDropShadowEffect>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -18,24 +18,45 @@ constexpr int stripRightEnd = 261;
 
 constexpr int tickPeriodMs = 300;
 
-// Runs a function whenever the watched widget's font changes; a child of it.
-class FontWatch : public QObject {
+// Where the label's text starts: its contents less its margin.
+QRect textArea(const QLabel* label)
+{
+    const int m = label->margin();
+    return label->contentsRect().adjusted(m, m, -m, -m);
+}
+
+// Paints the banner label (red text over a white copy one pixel right and
+// down, only where the label is exposed, which is the visible strip) and
+// reports its font changes. A child of the label.
+class BannerLook : public QObject {
 public:
-    FontWatch(QWidget* widget, std::function<void()> changed)
-        : QObject(widget), changed_(std::move(changed))
+    BannerLook(QLabel* label, std::function<void()> fontChanged)
+        : QObject(label), fontChanged_(std::move(fontChanged))
     {
-        widget->installEventFilter(this);
+        label->installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::FontChange)
-            changed_();
-        return false;
+            fontChanged_();
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto* label = static_cast<QLabel*>(watched);
+        QPainter painter(label);
+        painter.setClipRegion(static_cast<QPaintEvent*>(event)->region());
+        painter.setFont(label->font());
+        const QRect area = textArea(label);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        painter.setPen(Qt::white);
+        painter.drawText(area.translated(1, 1), flags, label->text());
+        painter.setPen(QColor(255, 0, 0));
+        painter.drawText(area, flags, label->text());
+        return true;
     }
 
 private:
-    std::function<void()> changed_;
+    std::function<void()> fontChanged_;
 };
 
 } // namespace
@@ -48,19 +69,10 @@ Banner::Banner(Ui::MainWindow& ui, QTimer& 时钟4, std::string& bannerText)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    label->setPalette(palette);
-    // The white copy of the text one pixel right and down, under the red one.
-    auto* shadow = new QGraphicsDropShadowEffect(label);
-    shadow->setBlurRadius(0);
-    shadow->setOffset(1, 1);
-    shadow->setColor(Qt::white);
-    label->setGraphicsEffect(shadow);
     placeLabel();
     // The window sets the banner font after the controls are wired, and a
     // skin may change it later: the place follows the font.
-    new FontWatch(label, [this] { placeLabel(); });
+    new BannerLook(label, [this] { placeLabel(); });
 
     QObject::connect(ui.按钮16, &QPushButton::clicked, ui.按钮16, [this] { 按钮16_clicked(); });
     QObject::connect(&时钟4, &QTimer::timeout, label, [this] { 时钟4_tick(); });
@@ -70,8 +82,7 @@ void Banner::placeLabel()
 {
     QLabel* label = ui_.标签1;
     const int leadInWidth = QFontMetrics(label->font()).horizontalAdvance(QString(leadIn, QLatin1Char(' ')));
-    const QMargins margins = label->contentsMargins();
-    const int textOffset = margins.left() + label->margin() + std::max(0, label->indent());
+    const int textOffset = textArea(label).left();
     const int left = stripRightEnd - leadInWidth - textOffset;
     label->setGeometry(left, label->y(), stripRightEnd - left, label->height());
 }
