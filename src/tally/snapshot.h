@@ -1,7 +1,6 @@
 #pragma once
 // "猫眼快照": saves a picture of the main window as shown on the user's
 // desktop, numbered by the snapshots of this run.
-#include <QString>
 #include <cstdint>
 
 class QWidget;
@@ -13,9 +12,6 @@ public:
     Snapshot(QWidget& mainWindow, Ui::MainWindow& ui, std::int32_t& counter);
 
     void 按钮18_clicked();
-
-    // The file of snapshot number n in folder.
-    static QString fileName(const QString& folder, std::int32_t n);
 
 private:
     QWidget& mainWindow_;
