@@ -2,7 +2,9 @@
 // shows in the strip.
 #include "core/text.h"
 #include "gui/controls.h"
+#include "shell/programstate.h"
 #include "tally/banner.h"
+#include "tally/mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QFontMetrics>
@@ -69,6 +71,7 @@ private slots:
     void messageEntersAtStripEndAndMovesTwoSpacesPerTick_data();
     void messageEntersAtStripEndAndMovesTwoSpacesPerTick();
     void whiteShadowUnderRedText();
+    void placedForTheMainWindowsFont();
 };
 
 void BannerTest::pushPutsLeadInAndEmptiesInput()
@@ -215,6 +218,17 @@ void BannerTest::whiteShadowUnderRedText()
         for (int x = 35; x < strip.width() && !white; ++x)
             white = strip.pixelColor(x, y) == Qt::white;
     QVERIFY(white);
+}
+
+void BannerTest::placedForTheMainWindowsFont()
+{
+    ProgramState state;
+    MainWindow window(state);
+    QLabel* label = window.ui().标签1;
+    QVERIFY(label->font().bold());
+    const int leadInWidth = QFontMetrics(label->font()).horizontalAdvance(QString(Banner::leadIn, QLatin1Char(' ')));
+    QCOMPARE(label->geometry().right() + 1, 261);
+    QCOMPARE(label->x() + label->contentsRect().left() + label->margin() + leadInWidth, 261);
 }
 
 QTEST_MAIN(BannerTest)
