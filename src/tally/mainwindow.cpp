@@ -1,9 +1,11 @@
 #include "tally/mainwindow.h"
 
+#include "cat/opencatgame.h"
 #include "gui/controls.h"
 #include "gui/windows.h"
 #include "shell/programstate.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
 #include <QHeaderView>
@@ -45,12 +47,15 @@ void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
 MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , state_(state)
     , panels_(setupForm())
     , tally_(ui_, 时钟2_)
     , banner_(ui_, 时钟4_, state.bannerText)
     , tray_(*this, ui_)
     , snapshot_(*this, ui_, state.snapshotCounter)
+    , calculator_(*ui_.编辑框10, *ui_.编辑框14)
 {
+    connect(ui_.按钮35, &QPushButton::clicked, this, [this] { 按钮35_clicked(); });
     时钟2_.setObjectName(QStringLiteral("时钟2"));
     时钟3_.setObjectName(QStringLiteral("时钟3"));
     时钟4_.setObjectName(QStringLiteral("时钟4"));
@@ -74,6 +79,20 @@ void MainWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         tray_.mainWindowStateChanged();
+}
+
+// An open cat game keeps the program running after the main window closes;
+// the program then ends with the game window.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (catWindow_ && catWindow_->isVisible())
+        catWindow_->setAttribute(Qt::WA_QuitOnClose, true);
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::按钮35_clicked()
+{
+    openCatGame(catWindow_, state_.cat, state_.random, *this);
 }
 
 void MainWindow::setupLook()

@@ -2,6 +2,8 @@
 // The main window: the host's working surface with the tally, the banner and
 // the overlay panels. Built from forms/mainwindow.ui; the subsystems attached
 // to it connect their own controls.
+#include "calc/calculator.h"
+#include "cat/catwindow.h"
 #include "tally/banner.h"
 #include "tally/panels.h"
 #include "tally/snapshot.h"
@@ -9,6 +11,7 @@
 #include "tally/tray.h"
 #include "ui_mainwindow.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +27,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Builds the controls with their looks; the subsystems connect to them after.
@@ -32,7 +36,9 @@ private:
     void created();
     void setupLook();
     void setupSettingsTabs();
+    void 按钮35_clicked();
 
+    ProgramState& state_;
     Ui::MainWindow ui_;
     Panels panels_;
     // Children of the window, so they are found by name like the controls.
@@ -43,4 +49,6 @@ private:
     Banner banner_;
     Tray tray_;
     Snapshot snapshot_;
+    Calculator calculator_;
+    QPointer<CatWindow> catWindow_;
 };
