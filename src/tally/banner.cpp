@@ -43,6 +43,9 @@ public:
         if (event->type() != QEvent::Paint)
             return false;
         auto* label = static_cast<QLabel*>(watched);
+        // Nothing to draw; laying out even an empty text would load the font.
+        if (label->text().isEmpty())
+            return true;
         QPainter painter(label);
         painter.setClipRegion(static_cast<QPaintEvent*>(event)->region());
         painter.setFont(label->font());
@@ -69,10 +72,13 @@ Banner::Banner(Ui::MainWindow& ui, QTimer& 时钟4, std::string& bannerText)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    placeLabel();
     // The window sets the banner font after the controls are wired, and a
     // skin may change it later: the place follows the font.
-    new BannerLook(label, [this] { placeLabel(); });
+    new BannerLook(label, [this] {
+        placed_ = false;
+        if (!ui_.标签1->text().isEmpty())
+            placeLabel();
+    });
 
     QObject::connect(ui.按钮16, &QPushButton::clicked, ui.按钮16, [this] { 按钮16_clicked(); });
     QObject::connect(&时钟4, &QTimer::timeout, label, [this] { 时钟4_tick(); });
@@ -85,10 +91,13 @@ void Banner::placeLabel()
     const int textOffset = textArea(label).left();
     const int left = stripRightEnd - leadInWidth - textOffset;
     label->setGeometry(left, label->y(), stripRightEnd - left, label->height());
+    placed_ = true;
 }
 
 void Banner::push()
 {
+    if (!placed_)
+        placeLabel();
     gui::setText(ui_.标签1, text::blanks(leadIn) + gui::text(ui_.编辑框11));
     gui::setText(ui_.编辑框11, "");
 }

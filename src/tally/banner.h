@@ -10,7 +10,7 @@ namespace Ui { class MainWindow; }
 class Banner {
 public:
     // bannerText is the program-wide text that carries the caption through a
-    // tick. Places the banner label for the installed font.
+    // tick.
     Banner(Ui::MainWindow& ui, QTimer& 时钟4, std::string& bannerText);
 
     // Replaces whatever scrolls with the message in 编辑框11 behind a fresh
@@ -25,9 +25,12 @@ public:
 
 private:
     // Puts the label so that the text after the lead-in starts exactly at the
-    // right end of the visible strip, whatever the width of a space.
+    // right end of the visible strip, whatever the width of a space. Done at
+    // the first push, not at start: measuring loads the banner's font, which
+    // an empty banner does not need.
     void placeLabel();
 
+    bool placed_ = false;
     Ui::MainWindow& ui_;
     QTimer& 时钟4_;
     std::string& bannerText_;

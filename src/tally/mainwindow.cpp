@@ -66,6 +66,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
 
 Ui::MainWindow& MainWindow::setupForm()
 {
+    // The Windows dialog font (SimSun, 12 pixels) for every control that names
+    // none: the texts are sized for it. Set before the controls exist, so
+    // their texts are laid out once, in this font.
+    setFont(pixelFont(simSun, 12, false));
     ui_.setupUi(this);
     setFixedSize(269, 418);
     setupLook();
@@ -97,9 +101,6 @@ void MainWindow::按钮35_clicked()
 
 void MainWindow::setupLook()
 {
-    // The Windows dialog font (SimSun, 12 pixels) for every control that names
-    // none: the texts are sized for it.
-    setFont(pixelFont(simSun, 12, false));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/heart.png")));
     ui_.图片框1->setPixmap(QPixmap(QStringLiteral(":/pictures/loudspeaker.png")));
     ui_.图形按钮1->setIcon(QIcon(QStringLiteral(":/pictures/portrait.png")));

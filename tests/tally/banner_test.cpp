@@ -226,6 +226,7 @@ void BannerTest::placedForTheMainWindowsFont()
     MainWindow window(state);
     QLabel* label = window.ui().标签1;
     QVERIFY(label->font().bold());
+    window.banner().push();
     const int leadInWidth = QFontMetrics(label->font()).horizontalAdvance(QString(Banner::leadIn, QLatin1Char(' ')));
     QCOMPARE(label->geometry().right() + 1, 261);
     QCOMPARE(label->x() + label->contentsRect().left() + label->margin() + leadInWidth, 261);
