@@ -6,43 +6,12 @@
 #   $1  the vorlix binary   $2  a folder for the pictures
 set -euo pipefail
 
-binary=$(readlink -f "$1")
-artifacts=$2
-mkdir -p "$artifacts"
-artifacts=$(readlink -f "$artifacts")
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-
-if [ -z "${VORLIX_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" env VORLIX_E2E_DISPLAY=1 "$0" "$binary" "$artifacts"
-fi
-
-work=$(mktemp -d)
-wm=""
-program=""
-cleanup() {
-  [ -n "$program" ] && kill "$program" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-wait_for() {
-  local tenths=$1; shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-icewm >/dev/null 2>&1 &
-wm=$!
-wait_for 100 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "window manager did not start"
+# shellcheck source-path=SCRIPTDIR source=session.sh
+source "$(dirname "$0")/session.sh"
+start_session
 
 cp "$binary" "$work/vorlix"
-find_window() { window=$(xdotool search --onlyvisible --name '^Vorlix - ' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 (cd "$work" && exec ./vorlix) &
 program=$!
 wait_for 200 find_window || fail "no main window within 20 s"

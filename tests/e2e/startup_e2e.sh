@@ -7,56 +7,23 @@
 #   $1  the vorlix binary   $2  a folder for screenshots
 set -euo pipefail
 
-binary=$(readlink -f "$1")
-artifacts=$2
-mkdir -p "$artifacts"
-artifacts=$(readlink -f "$artifacts")
-
 # A sanitizer build reports the libraries' one-off allocations at exit as
 # leaks, which would turn the exit code under test into a failure.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-
-if [ -z "${VORLIX_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" env VORLIX_E2E_DISPLAY=1 "$0" "$binary" "$artifacts"
-fi
+# shellcheck source-path=SCRIPTDIR source=session.sh
+source "$(dirname "$0")/session.sh"
 
 # The engine as built, which the program carries byte for byte.
 engine=$(dirname "$binary")/../skin/libvorlix_skin.so
 [ -f "$engine" ] || { echo "FAIL: built engine not found at $engine"; exit 1; }
 
-work=$(mktemp -d)
-wm=""
-program=""
-cleanup() {
-  [ -n "$program" ] && kill "$program" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-# waits up to $1 tenths of a second for the command in the rest to succeed
-wait_for() {
-  local tenths=$1; shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-icewm >/dev/null 2>&1 &
-wm=$!
-wait_for 100 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "window manager did not start"
+start_session
 
 # A program folder of its own with an old "jedata.dll" of other content, and
 # a working folder elsewhere.
 mkdir -p "$work/program" "$work/elsewhere"
 cp "$binary" "$work/program/vorlix"
 head -c 300000 /dev/zero | tr '\0' 'x' >"$work/program/jedata.dll"
-
-find_window() { window=$(xdotool search --onlyvisible --name '^Vorlix - ' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 
 (cd "$work/elsewhere" && exec "$work/program/vorlix") &
 program=$!

@@ -9,40 +9,10 @@
 #   $1  the vorlix binary   $2  a folder for screenshots
 set -euo pipefail
 
-binary=$(readlink -f "$1")
-artifacts=$2
-mkdir -p "$artifacts"
-artifacts=$(readlink -f "$artifacts")
-
-if [ -z "${VORLIX_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" env VORLIX_E2E_DISPLAY=1 "$0" "$binary" "$artifacts"
-fi
-
-work=$(mktemp -d)
-wm=""
-program=""
-cleanup() {
-  [ -n "$program" ] && kill "$program" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; import -window root "$artifacts/tray_failure.png" 2>/dev/null || true; exit 1; }
-
-# waits up to $1 tenths of a second for the command in the rest to succeed
-wait_for() {
-  local tenths=$1; shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-icewm >/dev/null 2>&1 &
-wm=$!
-wait_for 100 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "window manager did not start"
+failure_shot=tray_failure.png
+# shellcheck source-path=SCRIPTDIR source=session.sh
+source "$(dirname "$0")/session.sh"
+start_session
 # The tray is ready once icewm's task bar holds its system tray.
 wait_for 100 bash -c 'xwininfo -root -tree | grep -q "\"SystemTray\""' || fail "icewm shows no system tray"
 
@@ -53,7 +23,6 @@ mkdir -p "$work/home/Desktop"
 (cd "$work" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" exec ./vorlix) &
 program=$!
 
-main_window() { window=$(xdotool search --onlyvisible --name '^Vorlix - ' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 # The program's window embedded in the tray (it lies under icewm's embedder).
 tray_icon() {
   icon=$(xwininfo -root -tree | awk '/"YXTrayEmbedder"/ {inside=1; next} inside && /"vorlix"/ {print $1; exit}')
@@ -62,7 +31,7 @@ tray_icon() {
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
 in_client_list() { xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$1")"; }
 
-wait_for 200 main_window || fail "no window \"Vorlix - 至尊版\" within 20 s"
+wait_for 200 find_window || fail "no window \"Vorlix - 至尊版\" within 20 s"
 wait_for 100 tray_icon || fail "the tray icon did not dock in icewm's system tray"
 wait_for 50 mapped "$icon" || fail "the tray icon is not shown"
 read -r icon_x icon_y icon_w icon_h < <(xwininfo -id "$icon" | awk '
