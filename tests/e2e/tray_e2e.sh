@@ -100,7 +100,7 @@ centre_x=$((win_x + win_w / 2))
 centre_y=$((win_y + win_h / 2))
 # Horizontally the frame is symmetric; vertically the caption and the task bar
 # shift the centre by some pixels.
-[ "${centre_x#-}" -ge 630 ] && [ "$centre_x" -le 650 ] || fail "window centre x is $centre_x, expected about 640"
+[ "$centre_x" -ge 630 ] && [ "$centre_x" -le 650 ] || fail "window centre x is $centre_x, expected about 640"
 [ "$centre_y" -ge 480 ] && [ "$centre_y" -le 540 ] || fail "window centre y is $centre_y, expected about 512"
 import -window root "$artifacts/tray_restored.png"
 
