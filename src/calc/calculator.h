@@ -5,7 +5,9 @@ class QLineEdit;
 
 class Calculator {
 public:
-    // Wires the handlers of 编辑框10; both edits must outlive this object.
+    // Wires the handlers of 编辑框10, whose key and focus events call this
+    // object from then on: it must stay alive while 编辑框10 can still get
+    // events. It touches the edits only inside those events.
     Calculator(QLineEdit& 编辑框10, QLineEdit& 编辑框14);
 
     // Runs before the field sees the key (a Windows virtual-key code); Enter
