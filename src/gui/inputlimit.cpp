@@ -43,9 +43,12 @@ private:
             ++end;
         const qsizetype inserted = after.size() - start - end;
         const qsizetype kept = after.size() - inserted;
-        const qsizetype fits = std::max<qsizetype>(0, maxChars_ - kept);
+        qsizetype fits = std::max<qsizetype>(0, maxChars_ - kept);
         if (inserted <= fits)
             return;
+        // A character outside the basic plane takes two units: keep it whole or not at all.
+        if (fits > 0 && after[start + fits - 1].isHighSurrogate())
+            --fits;
         const QString limited = after.left(start) + after.mid(start, fits) + after.right(end);
         edit_->setText(limited);
         edit_->setCursorPosition(int(start + fits));
