@@ -20,23 +20,6 @@ namespace {
 constexpr char bytesProperty[] = "vorlixBytes";
 constexpr char shownProperty[] = "vorlixShown";
 
-QString shownText(const QWidget* control)
-{
-    if (auto* edit = qobject_cast<const QLineEdit*>(control))
-        return edit->text();
-    if (auto* edit = qobject_cast<const QTextEdit*>(control))
-        return edit->toPlainText();
-    if (auto* edit = qobject_cast<const QPlainTextEdit*>(control))
-        return edit->toPlainText();
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text();
-    if (auto* group = qobject_cast<const QGroupBox*>(control))
-        return group->title();
-    return control->windowTitle();
-}
-
 void show(QWidget* control, const QString& text)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(control))
@@ -71,6 +54,23 @@ std::string encode(const QString& text)
     QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(text);
     return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+QString shownText(const QWidget* control)
+{
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (auto* edit = qobject_cast<const QTextEdit*>(control))
+        return edit->toPlainText();
+    if (auto* edit = qobject_cast<const QPlainTextEdit*>(control))
+        return edit->toPlainText();
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (auto* group = qobject_cast<const QGroupBox*>(control))
+        return group->title();
+    return control->windowTitle();
 }
 
 std::string text(const QWidget* control)

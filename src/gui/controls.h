@@ -13,6 +13,10 @@ namespace gui {
 QString decode(std::string_view bytes);
 std::string encode(const QString& text);
 
+// What a control shows: an edit box's text, a label's, a button's, a group
+// box's caption; for any other widget its window caption.
+QString shownText(const QWidget* control);
+
 // Text of an edit box (single or multi-line), label, button or group box
 // (its caption); for a top-level window, its caption.
 std::string text(const QWidget* control);

@@ -1,14 +1,11 @@
 #include "gui/modalwatch.h"
 
+#include "gui/controls.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -20,23 +17,6 @@ namespace {
 // Marks a window as reported by a watch; a new window never carries the mark,
 // even at the address of a destroyed one.
 constexpr char seenProperty[] = "vorlixModalWatchSeen";
-
-QString visibleText(const QWidget* widget)
-{
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
-        return edit->text();
-    if (auto* edit = qobject_cast<const QTextEdit*>(widget))
-        return edit->toPlainText();
-    if (auto* edit = qobject_cast<const QPlainTextEdit*>(widget))
-        return edit->toPlainText();
-    if (auto* group = qobject_cast<const QGroupBox*>(widget))
-        return group->title();
-    return {};
-}
 
 QString withoutMnemonic(QString text)
 {
@@ -87,7 +67,7 @@ QString windowTexts(const QWidget* window)
     for (const QWidget* widget : widgets) {
         if (!widget->isVisibleTo(window))
             continue;
-        const QString text = visibleText(widget);
+        const QString text = shownText(widget);
         if (!text.isEmpty())
             texts << text;
     }
