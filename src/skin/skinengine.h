@@ -24,8 +24,10 @@ enum Result : std::int32_t {
 
 } // namespace skin
 
-// Restyles the program's windows after the skin description and three colour
-// values; text may be null. Returns a skin::Result.
+// Meant to restyle the program's windows after the skin description and three
+// colour values; text may be null. This engine checks its arguments only and
+// answers ThemingUnavailable for valid ones: it restyles nothing yet.
+// Returns a skin::Result.
 extern "C" VORLIX_SKIN_EXPORT std::int32_t SkinH_AttachRes(const unsigned char* skin, std::int32_t size,
                                                            const char* text, std::int32_t hue,
                                                            std::int32_t saturation, std::int32_t brightness);
