@@ -107,13 +107,6 @@ void MainWindow::setupLook()
     ui_.图形按钮1->setIconSize(QSize(90, 90));
 
     ui_.标签1->setFont(pixelFont(kaiTi, 16, true));
-    // The speaker's box hides the banner message leaving on the left. A fully
-    // opaque fill would be skipped when the banner repaints through its shadow
-    // effect, letting the message show through; a barely translucent one is
-    // painted over it every time.
-    QColor boxFill = ui_.分组框12->palette().color(QPalette::Window);
-    boxFill.setAlpha(254);
-    setColour(ui_.分组框12, QPalette::Window, boxFill);
     // A style sheet cuts these off from the window's font.
     for (QWidget* styled : {ui_.编辑框10, ui_.编辑框14, ui_.编辑框18})
         styled->setFont(pixelFont(simSun, 12, false));
