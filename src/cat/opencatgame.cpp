@@ -1,8 +1,7 @@
 #include "cat/opencatgame.h"
 
+#include "gui/tray.h"
 #include "gui/windows.h"
-
-#include <QSystemTrayIcon>
 
 void openCatGame(QPointer<CatWindow>& open, CatGameState& game, text::Random& random, QWidget& mainWindow)
 {
@@ -11,7 +10,7 @@ void openCatGame(QPointer<CatWindow>& open, CatGameState& game, text::Random& ra
     // The main window is hidden, not gone: closing the game must not count as
     // closing the program's last window.
     window->setAttribute(Qt::WA_QuitOnClose, false);
-    if (fresh && !QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (fresh && !gui::systemTrayAvailable()) {
         // Shown while the cat window is still visible, so closing it is never
         // taken for closing the program's last window.
         QObject::connect(window, &CatWindow::closing, &mainWindow, [&mainWindow] { mainWindow.show(); });
