@@ -1,5 +1,7 @@
 #include "gui/keys.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -106,6 +108,10 @@ private slots:
         QCOMPARE(arrived, 1);
         first->setFocus();
         second->setFocus();
+        QCOMPARE(arrived, 2);
+        // Focus coming back when a context menu closes never left as far as the host can tell.
+        QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
+        QApplication::sendEvent(second, &back);
         QCOMPARE(arrived, 2);
     }
 };
