@@ -59,9 +59,8 @@ private slots:
     void ignoredClicks_data();
     void ignoredClicks();
     void wallMakesTheCatStepAlongItsWay();
-    void catchReport_data();
-    void catchReport();
-    void stepOntoTheBorderEscapes();
+    void endMessages_data();
+    void endMessages();
     void aboutBox();
     void openingHidesTheMainWindowAndNeverCopies();
 
@@ -291,66 +290,54 @@ void CatWindowTest::wallMakesTheCatStepAlongItsWay()
     }
 }
 
-void CatWindowTest::catchReport_data()
+void CatWindowTest::endMessages_data()
 {
     QTest::addColumn<QList<int>>("fixedWalls");
     QTest::addColumn<QList<int>>("playerWalls");
+    QTest::addColumn<int>("catCell");
     QTest::addColumn<int>("lastWall");
     QTest::addColumn<QString>("message");
-    QTest::newRow("last free neighbour closed")
-        << QList<int>{50, 51} << QList<int>{60, 62, 72} << 73 << QStringLiteral("猫被抓住啦！一共用了4步。");
-    QTest::newRow("region sealed while a neighbour is free")
-        << QList<int>{38, 39} << QList<int>{49, 51, 60, 62, 72} << 73
-        << QStringLiteral("猫被抓住啦！一共用了6步。");
+    QTest::addColumn<int>("catCellAtMessage");
+    QTest::newRow("catch: last free neighbour closed")
+        << QList<int>{50, 51} << QList<int>{60, 62, 72} << 61 << 73 << QStringLiteral("猫被抓住啦！一共用了4步。") << 61;
+    QTest::newRow("catch: region sealed while a neighbour is free")
+        << QList<int>{38, 39} << QList<int>{49, 51, 60, 62, 72} << 61 << 73
+        << QStringLiteral("猫被抓住啦！一共用了6步。") << 61;
+    // From cell 24 the cat's way is 24, 12, 1: its step lands on border cell 12.
+    QTest::newRow("escape: step onto the border") << QList<int>{} << QList<int>{} << 24 << 121
+                                                  << QStringLiteral("猫逃跑了！") << 12;
 }
 
-void CatWindowTest::catchReport()
+// The end message shows the board as the turn left it (the cat drawn where it
+// stands), and the game is over only once the box is closed.
+void CatWindowTest::endMessages()
 {
     QFETCH(QList<int>, fixedWalls);
     QFETCH(QList<int>, playerWalls);
+    QFETCH(int, catCell);
     QFETCH(int, lastWall);
     QFETCH(QString, message);
+    QFETCH(int, catCellAtMessage);
     newGame();
-    arrange(fixedWalls, playerWalls, 61);
+    arrange(fixedWalls, playerWalls, catCell);
 
     const Shown shown = clickExpectingMessage(centreOf(lastWall));
     QCOMPARE(shown.title, QStringLiteral("游戏结束"));
     QVERIFY2(shown.texts.split('\n').contains(message), qPrintable(shown.texts));
     QCOMPARE(shown.icon, QMessageBox::Information);
-    QCOMPARE(shown.gameState, 1); // over only once the box is closed
-    QCOMPARE(shown.catCell, 61);
-    QCOMPARE(game.gameState, 2);
-    QCOMPARE(game.catCell, 61);
-    verifyBoardDrawn();
-
-    // The game is over: the board takes no more walls.
-    const CatGameState after = game;
-    click(centreOf(100));
-    QCOMPARE(game.cells, after.cells);
-}
-
-void CatWindowTest::stepOntoTheBorderEscapes()
-{
-    newGame();
-    // From cell 24 the cat's way is 24, 12, 1: its step lands on border cell 12.
-    arrange({}, {}, 24);
-    const Shown shown = clickExpectingMessage(centreOf(121));
-    QCOMPARE(shown.title, QStringLiteral("游戏结束"));
-    QVERIFY2(shown.texts.split('\n').contains(QStringLiteral("猫逃跑了！")), qPrintable(shown.texts));
-    QCOMPARE(shown.icon, QMessageBox::Information);
     QCOMPARE(shown.gameState, 1);
-    QCOMPARE(shown.catCell, 12);
-    // The cat was drawn on the border before the message.
-    const cat::Position at = cat::cellPosition(12);
+    QCOMPARE(shown.catCell, catCellAtMessage);
+    const cat::Position at = cat::cellPosition(catCellAtMessage);
     QVERIFY(shown.canvas.copy(at.x, at.y, 40, 40) == picture(catPicture));
     QCOMPARE(game.gameState, 2);
-    QCOMPARE(game.catCell, 12);
+    QCOMPARE(game.catCell, catCellAtMessage);
     verifyBoardDrawn();
 
+    // The game is over: the board takes no more walls and the cat stays.
     const CatGameState after = game;
     click(centreOf(100));
     QCOMPARE(game.cells, after.cells);
-    QCOMPARE(game.catCell, 12);
+    QCOMPARE(game.catCell, catCellAtMessage);
 }
 
 void CatWindowTest::aboutBox()
