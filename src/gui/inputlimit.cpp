@@ -33,20 +33,25 @@ private:
         const QString before = current_ == after ? previous_ : current_;
         if (after.size() <= maxChars_ || after.size() <= before.size())
             return;
-        // The inserted part lies between the longest common start and end.
+        // The inserted part lies between the longest common start and end. A
+        // character outside the basic plane takes two units: no bound may fall
+        // between them, so such a character is kept whole or not at all.
         qsizetype start = 0;
         const qsizetype shortest = std::min(before.size(), after.size());
         while (start < shortest && before[start] == after[start])
             ++start;
+        if (start > 0 && after[start - 1].isHighSurrogate())
+            --start;
         qsizetype end = 0;
         while (end < shortest - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
             ++end;
+        if (end > 0 && after[after.size() - end].isLowSurrogate())
+            --end;
         const qsizetype inserted = after.size() - start - end;
         const qsizetype kept = after.size() - inserted;
         qsizetype fits = std::max<qsizetype>(0, maxChars_ - kept);
         if (inserted <= fits)
             return;
-        // A character outside the basic plane takes two units: keep it whole or not at all.
         if (fits > 0 && after[start + fits - 1].isHighSurrogate())
             --fits;
         const QString limited = after.left(start) + after.mid(start, fits) + after.right(end);
