@@ -17,6 +17,9 @@ void aboutBox(std::string_view application, std::string_view additional)
         box.setIconPixmap(qApp->windowIcon().pixmap(48, 48));
     box.addButton(QString::fromUtf8("确定"), QMessageBox::AcceptRole);
     box.setWindowModality(Qt::ApplicationModal);
+    // A box is never the program's last window: shown from the tray while the
+    // main window is hidden there, closing it must not end the program.
+    box.setAttribute(Qt::WA_QuitOnClose, false);
     box.exec();
 }
 

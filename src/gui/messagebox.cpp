@@ -21,6 +21,9 @@ void messageBox(std::string_view text, int flags, std::string_view title)
     QMessageBox box(icon, decode(title), decode(text), QMessageBox::NoButton, nullptr);
     box.addButton(QString::fromUtf8("确定"), QMessageBox::AcceptRole);
     box.setWindowModality(Qt::ApplicationModal);
+    // A box is never the program's last window: shown from the tray while the
+    // main window is hidden there, closing it must not end the program.
+    box.setAttribute(Qt::WA_QuitOnClose, false);
     box.exec();
 }
 

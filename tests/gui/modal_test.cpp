@@ -1,3 +1,4 @@
+#include "gui/aboutbox.h"
 #include "gui/messagebox.h"
 #include "gui/modalwatch.h"
 #include "gui/windows.h"
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -51,6 +53,33 @@ private slots:
         QVERIFY(appModal);
         QVERIFY(!pressedMissing);
         QVERIFY(pressed);
+    }
+
+    // With the main window hidden in the tray, a box shown from the tray menu
+    // is the only visible window: closing it must not end the program.
+    void closingABoxIsNeverTheLastWindowClosed_data()
+    {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("message box") << false;
+        QTest::newRow("about box") << true;
+    }
+    void closingABoxIsNeverTheLastWindowClosed()
+    {
+        QFETCH(bool, about);
+        QWidget hiddenMain;
+        hiddenMain.show();
+        hiddenMain.hide();
+        gui::ModalWatch watch([](QWidget* modal) { QVERIFY(gui::pressButton(modal, QString::fromUtf8("确定"))); });
+        // Only a running event loop ends on the last window closed.
+        QTimer::singleShot(0, [about] {
+            if (about)
+                gui::aboutBox("x"s, "y"s);
+            else
+                gui::messageBox("x"s, 16, "y"s);
+            QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
+        });
+        QCOMPARE(QApplication::exec(), 7);
+        QCOMPARE(watch.count(), 1);
     }
 
     void watchSeesNestedModalsInTheirOwnLoops()
