@@ -1,5 +1,6 @@
 // The main window as built at start: places, texts and looks of the controls,
 // the overlay panels' stacking, and what the creation handler sets up.
+#include "gui/controls.h"
 #include "shell/programstate.h"
 #include "tally/mainwindow.h"
 
@@ -14,25 +15,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-
-namespace {
-
-QString shownText(const QWidget* w)
-{
-    if (auto* edit = qobject_cast<const QLineEdit*>(w))
-        return edit->text();
-    if (auto* edit = qobject_cast<const QPlainTextEdit*>(w))
-        return edit->toPlainText();
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        return button->text();
-    if (auto* group = qobject_cast<const QGroupBox*>(w))
-        return group->title();
-    return {};
-}
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -201,7 +183,7 @@ private slots:
         QWidget* box = container == QLatin1String("MainWindow") ? window_ : control(container);
         QVERIFY(box->isAncestorOf(w));
         QCOMPARE(QRect(w->mapTo(box, QPoint(0, 0)), w->size()), geometry);
-        QCOMPARE(shownText(w), text);
+        QCOMPARE(gui::shownText(w), text);
     }
 
     void looks()
