@@ -33,6 +33,16 @@ wait_for() {
   return 1
 }
 
+# Waits up to 10 s for the program to end after $1 (what ended it) and fails
+# unless its exit code is 0.
+expect_exit_zero() {
+  wait_for 100 bash -c "! kill -0 $program 2>/dev/null" || fail "process still running 10 s after $1"
+  local status=0
+  wait "$program" || status=$?
+  program=""
+  [ "$status" -eq 0 ] || fail "exit code $status after $1"
+}
+
 # Sets window to the shown main window, if there is one.
 find_window() { window=$(xdotool search --onlyvisible --name '^Vorlix - ' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 

@@ -116,10 +116,6 @@ wait_for 50 menu_open || fail "a right click on the tray icon opened no menu"
 sleep 0.3
 import -window root "$artifacts/tray_menu.png"
 xdotool key Down Down Down Return
-wait_for 100 bash -c "! kill -0 $program 2>/dev/null" || fail "process still running 10 s after \"关闭程序\""
-status=0
-wait "$program" || status=$?
-program=""
-[ "$status" -eq 0 ] || fail "exit code $status after \"关闭程序\""
+expect_exit_zero "\"关闭程序\""
 
 echo "PASS: tray icon docked, banner enters at the right, framed snapshot, minimise hides, left click restores centred, \"关闭程序\" exits 0"
